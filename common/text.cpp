@@ -1,0 +1,22 @@
+#include "common/text.h"
+
+std::string DecimalText(uint64_t value) {
+  char digits[20];
+  size_t count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  std::string text;
+  while (count != 0) text += digits[--count];
+  return text;
+}
+
+std::string WithReason(const std::string& what, const std::string& reason) {
+  std::string text = what + ": " + reason;
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  if (text.back() != '.') text += '.';
+  return text;
+}
