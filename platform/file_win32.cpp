@@ -1,0 +1,125 @@
+#include "platform/file.h"
+
+#include <windows.h>
+
+#include "common/text.h"
+
+namespace {
+
+HANDLE AsHandle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+// ReadFile and WriteFile take 32-bit counts.
+DWORD AsCount(size_t count) { return count > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(count); }
+
+bool IdentityOf(HANDLE file, BY_HANDLE_FILE_INFORMATION* info) {
+  return GetFileInformationByHandle(file, info) != 0;
+}
+
+}  // namespace
+
+bool File::OpenForReading(const std::string& path) {
+  Close();
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  handle_ = reinterpret_cast<intptr_t>(file);
+  return true;
+}
+
+bool File::CreateNew(const std::string& path) {
+  Close();
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  handle_ = reinterpret_cast<intptr_t>(file);
+  return true;
+}
+
+bool File::Size(uint64_t* size) {
+  LARGE_INTEGER length;
+  if (!GetFileSizeEx(AsHandle(handle_), &length)) return false;
+  *size = static_cast<uint64_t>(length.QuadPart);
+  return true;
+}
+
+bool File::SeekTo(uint64_t position) {
+  LARGE_INTEGER distance;
+  distance.QuadPart = static_cast<LONGLONG>(position);
+  return SetFilePointerEx(AsHandle(handle_), distance, nullptr, FILE_BEGIN) != 0;
+}
+
+bool File::Read(void* buffer, size_t count, size_t* delivered) {
+  DWORD got = 0;
+  if (!ReadFile(AsHandle(handle_), buffer, AsCount(count), &got, nullptr)) return false;
+  *delivered = got;
+  return true;
+}
+
+bool File::Write(const void* data, size_t count) {
+  const char* next = static_cast<const char*>(data);
+  while (count != 0) {
+    DWORD written = 0;
+    if (!WriteFile(AsHandle(handle_), next, AsCount(count), &written, nullptr)) return false;
+    if (written == 0) {
+      SetLastError(ERROR_DISK_FULL);
+      return false;
+    }
+    next += written;
+    count -= written;
+  }
+  return true;
+}
+
+bool File::Close() {
+  if (!IsOpen()) return true;
+  HANDLE file = AsHandle(handle_);
+  handle_ = kNoHandle;
+  return CloseHandle(file) != 0;
+}
+
+bool File::IsSameFile(const std::string& path, bool* same) const {
+  BY_HANDLE_FILE_INFORMATION mine, other;
+  if (!IdentityOf(AsHandle(handle_), &mine)) return false;
+  // No access asked for: this open conflicts with no share mode, not even
+  // with a file that someone holds open exclusively.
+  HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) return false;
+    *same = false;
+    return true;
+  }
+  bool known = IdentityOf(file, &other);
+  DWORD error = GetLastError();
+  CloseHandle(file);
+  if (!known) {
+    SetLastError(error);
+    return false;
+  }
+  *same = mine.dwVolumeSerialNumber == other.dwVolumeSerialNumber &&
+          mine.nFileIndexHigh == other.nFileIndexHigh && mine.nFileIndexLow == other.nFileIndexLow;
+  return true;
+}
+
+bool RenameReplacing(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string SystemErrorText() {
+  DWORD error = GetLastError();
+  char* text = nullptr;
+  DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  if (length == 0) return "system error " + DecimalText(error);
+  std::string reason(text, length);
+  LocalFree(text);
+  return reason;
+}
