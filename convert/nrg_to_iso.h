@@ -53,3 +53,9 @@ struct NrgOutcome {
 };
 
 NrgOutcome ExtractNrgToIso(const std::string& source_path, StatusSink& status);
+
+struct MainForm;
+
+// The extraction for the window: the source is the source field's text, the
+// status line shows the progress. Does nothing while a conversion runs.
+NrgOutcome ConvertNrgToIso(MainForm& form);

@@ -1,8 +1,9 @@
 #!/bin/bash
-# Starts or stops the Wine session of a test run: an Xvfb display of its own,
-# a private prefix whose virtual desktop is 1024 x 768, and one persistent
-# wineserver, so that each test binary costs one Wine process start only.
-# Usage: session.sh start|stop STATE-FOLDER
+# The Wine session of a test run: an Xvfb display of its own, a private
+# prefix whose virtual desktop is 1024 x 768, and one persistent wineserver,
+# so that each test binary costs one Wine process start only.
+# Usage: session.sh start|stop|prefix STATE-FOLDER
+#   prefix: only make the prefix (on the display in $DISPLAY, if any)
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 action=$1
@@ -14,6 +15,22 @@ stop() {
     kill "$(cat "$state/xvfb.pid")" 2>/dev/null || true
   fi
   rm -f "$state/xvfb.pid" "$state/display"
+}
+
+# Makes the prefix when there is none; its server has ended on return.
+prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init </dev/null >"$state/wineboot.log" 2>&1
+    wineserver -w
+  fi
+}
+
+configure() {
+  # Drive D: is a scratch folder of the run, so that tests can use short,
+  # space-free paths like D:\cd\disc.cue wherever the build folder lies.
+  mkdir -p "$state/drive-d"
+  ln -sfn "$state/drive-d" "$WINEPREFIX/dosdevices/d:"
+  wine regedit /S "Z:$(printf %s "$here/desktop.reg" | tr / '\\')" </dev/null >/dev/null 2>&1
 }
 
 start() {
@@ -28,17 +45,15 @@ start() {
   done
   [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; cat "$state/xvfb.log" >&2; exit 1; }
   export DISPLAY=":$(cat "$state/display")"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot --init </dev/null >"$state/wineboot.log" 2>&1
-    wineserver -w
-  fi
+  prefix
   setsid wineserver -p </dev/null >/dev/null 2>&1
-  wine regedit /S "Z:$(printf %s "$here/desktop.reg" | tr / '\\')" </dev/null >/dev/null 2>&1
+  configure
   echo "Wine session on display $DISPLAY, prefix $WINEPREFIX"
 }
 
 case "$action" in
   start) start ;;
   stop) stop ;;
-  *) echo "usage: session.sh start|stop STATE-FOLDER" >&2; exit 2 ;;
+  prefix) prefix && configure ;;
+  *) echo "usage: session.sh start|stop|prefix STATE-FOLDER" >&2; exit 2 ;;
 esac
