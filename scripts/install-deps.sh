@@ -6,7 +6,7 @@ set -eu
 packages=(
   cmake ninja-build g++ googletest clang libclang-rt-14-dev clang-format
   g++-mingw-w64-x86-64 g++-mingw-w64-i686 binutils-mingw-w64-i686
-  wine wine64 fonts-wine xvfb xauth x11-apps netpbm zip bc
+  wine wine64 fonts-wine xvfb xauth x11-apps netpbm zip unzip bc
 )
 missing=()
 for package in "${packages[@]}"; do
