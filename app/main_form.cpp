@@ -32,6 +32,12 @@ const char* const kModeItems[] = {
 
 void OnClick(MainForm& form, int id) {
   switch (id) {
+    case kSourceBrowseId:
+      SourceBrowseClick(form);
+      break;
+    case kTargetBrowseId:
+      TargetBrowseClick(form);
+      break;
     case kConvertButtonId:
       ConvertClick(form);
       break;
@@ -121,7 +127,10 @@ bool NewMainForm(MainForm*& form, HWND parent) {
   if (!form->Form.Create(kClassName, MainFormProc, kCaption, 364, 267, form)) return false;
   form->Form.SetClientSize(449, 174);
   if (!form->WindowFont.Create("MS Sans Serif", 10)) return false;
+  form->OpenDialog.filter = "NERO NRG|*.nrg|CUE|*.cue|BIN|*.bin";
   if (!CreateControls(*form)) return false;
+  form->OpenDialog.owner = form->Form.hwnd();
+  form->FolderDialog.owner = form->Form.hwnd();
   form->Form.CenterOnScreen();
   return true;
 }

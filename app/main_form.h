@@ -5,6 +5,8 @@
 
 #include "controls/drop_down_list.h"
 #include "controls/edit_box.h"
+#include "controls/file_open_dialog.h"
+#include "controls/folder_browse_dialog.h"
 #include "controls/font.h"
 #include "controls/label.h"
 #include "controls/push_button.h"
@@ -20,6 +22,8 @@ struct MainForm {
   Label SourceLabel;
   EditBox SourceEdit;
   PushButton SourceBrowse;
+  FileOpenDialog OpenDialog;
+  FolderBrowseDialog FolderDialog;
   Label TargetLabel;
   EditBox TargetEdit;  // read-only to the user
   PushButton TargetBrowse;
@@ -41,5 +45,7 @@ void RunMessageLoop(MainForm& form);
 
 int ConversionMode(const MainForm& form);
 
+void SourceBrowseClick(MainForm& form);
+void TargetBrowseClick(MainForm& form);
 void AboutClick(MainForm& form);
 void CloseClick(MainForm& form);

@@ -20,3 +20,11 @@ std::string WithReason(const std::string& what, const std::string& reason) {
   if (text.back() != '.') text += '.';
   return text;
 }
+
+std::string DialogFilterList(const std::string& filter) {
+  std::string list = filter;
+  for (char& c : list) c = c == '|' ? '\0' : c;
+  list += '\0';
+  list += '\0';
+  return list;
+}

@@ -10,3 +10,7 @@ std::string DecimalText(uint64_t value);
 // "<what>: <reason>." with the reason's trailing line break dropped and a
 // full stop added unless it has one.
 std::string WithReason(const std::string& what, const std::string& reason);
+
+// A "display|pattern|..." file filter in the common dialogs' form: each '|'
+// ends one string, and an empty string ends the list.
+std::string DialogFilterList(const std::string& filter);

@@ -1,5 +1,7 @@
 #include "app/gui_driver.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 
 std::string WindowsPath(const std::string& unix_path) {
@@ -163,4 +165,72 @@ bool SaveScreenshot(HWND window, const std::string& path) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
   return saved;
+}
+
+namespace {
+
+// Memory in another process for a message whose lParam is a pointer there.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, size_t size)
+      : process_(process),
+        address_(static_cast<char*>(
+            VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE))) {}
+  ~RemoteMemory() {
+    if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+  }
+  char* at(size_t offset) const { return address_ + offset; }
+  bool Write(size_t offset, const void* data, size_t size) const {
+    return WriteProcessMemory(process_, at(offset), data, size, nullptr) != 0;
+  }
+  bool Read(size_t offset, void* data, size_t size) const {
+    return ReadProcessMemory(process_, at(offset), data, size, nullptr) != 0;
+  }
+
+ private:
+  HANDLE process_;
+  char* address_;
+};
+
+const size_t kTextOffset = 1024;
+const int kTextSize = 1024;
+
+}  // namespace
+
+std::vector<std::string> ListViewTexts(HANDLE process, HWND list) {
+  std::vector<std::string> texts;
+  RemoteMemory memory(process, kTextOffset + kTextSize);
+  auto count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    LVITEMA item = {};
+    item.iSubItem = 0;
+    item.pszText = memory.at(kTextOffset);
+    item.cchTextMax = kTextSize;
+    char text[kTextSize] = "";
+    if (memory.Write(0, &item, sizeof item) &&
+        SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(memory.at(0))) >= 0 &&
+        memory.Read(kTextOffset, text, sizeof text - 1)) {
+      texts.push_back(text);
+    }
+  }
+  return texts;
+}
+
+std::string TreeViewSelection(HANDLE process, HWND tree) {
+  auto selected = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (selected == nullptr) return "";
+  RemoteMemory memory(process, kTextOffset + kTextSize);
+  TVITEMA item = {};
+  item.mask = TVIF_TEXT;
+  item.hItem = selected;
+  item.pszText = memory.at(kTextOffset);
+  item.cchTextMax = kTextSize;
+  char text[kTextSize] = "";
+  if (!memory.Write(0, &item, sizeof item) ||
+      !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(memory.at(0))) ||
+      !memory.Read(kTextOffset, text, sizeof text - 1)) {
+    return "";
+  }
+  return text;
 }

@@ -41,6 +41,7 @@ class Morvenko {
   bool Start(const std::string& exe, const std::string& folder);
   HWND main() const { return main_; }
   DWORD process_id() const { return process_.dwProcessId; }
+  HANDLE process() const { return process_.hProcess; }
   DWORD thread_id() const { return process_.dwThreadId; }
   HWND Control(int index) const { return controls_.at(static_cast<size_t>(index)); }
   HWND Focus() const;
@@ -60,6 +61,11 @@ class Morvenko {
 std::string BoxText(HWND box);
 bool BoxHasIcon(HWND box);
 void PressOk(HWND box);
+
+// The item texts of a list view, and the text of a tree view's selected
+// item, in another process (read through memory lent in that process).
+std::vector<std::string> ListViewTexts(HANDLE process, HWND list);
+std::string TreeViewSelection(HANDLE process, HWND tree);
 
 // Writes the window's picture from the screen into a 24-bit BMP file.
 bool SaveScreenshot(HWND window, const std::string& path);
