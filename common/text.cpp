@@ -12,6 +12,12 @@ std::string DecimalText(uint64_t value) {
   return text;
 }
 
+std::string PaddedDecimal(uint64_t value, size_t width) {
+  std::string text = DecimalText(value);
+  if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
 std::string WithReason(const std::string& what, const std::string& reason) {
   std::string text = what + ": " + reason;
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {

@@ -6,6 +6,8 @@
 #include <string>
 
 std::string DecimalText(uint64_t value);
+// At least `width` digits, with leading zeros: PaddedDecimal(7, 2) is "07".
+std::string PaddedDecimal(uint64_t value, size_t width);
 
 // "<what>: <reason>." with the reason's trailing line break dropped and a
 // full stop added unless it has one.

@@ -30,19 +30,6 @@ NrgOutcome SystemFailure(NrgFailure failure, const std::string& iso_path) {
   return Failure(failure, iso_path, SystemErrorText());
 }
 
-// Creates the file that the copy goes to, under a name of its own in the
-// ISO file's folder, so that the rename at the end stays on one volume.
-bool CreateTemp(File& temp, const std::string& iso_path, std::string* temp_path,
-                std::string* reason) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp_path = NrgTempName(iso_path, attempt);
-    if (temp.CreateNew(*temp_path)) return true;
-    *reason = SystemErrorText();
-    if (!FileExists(*temp_path)) return false;
-  }
-  return false;
-}
-
 // Copies [kNrgDataStart, end) of the source, or up to its end if shorter.
 NrgOutcome CopyTrackData(File& source, File& temp, uint64_t end, StatusSink& status,
                          const std::string& iso_path) {
@@ -83,7 +70,7 @@ NrgOutcome ExtractInto(File& source, const std::string& iso_path, StatusSink& st
 
   File temp;
   std::string temp_path, reason;
-  if (!CreateTemp(temp, iso_path, &temp_path, &reason)) {
+  if (!CreateTempFor(temp, iso_path, &temp_path, &reason)) {
     return Failure(NrgFailure::kCreateIso, iso_path, reason);
   }
   NrgOutcome outcome = CopyTrackData(source, temp, end, status, iso_path);
@@ -110,11 +97,6 @@ uint64_t NrgDataEnd(const unsigned char (&footer)[kNrgFooterSize]) {
 uint64_t NrgCopyEnd(uint64_t source_size, uint64_t data_end) {
   // An end inside the header names no track data: it is no footer of ours.
   return data_end >= kNrgDataStart ? data_end : source_size;
-}
-
-std::string NrgTempName(const std::string& iso_path, int attempt) {
-  return iso_path + (attempt == 0 ? "" : "." + DecimalText(static_cast<uint64_t>(attempt))) +
-         ".part";
 }
 
 std::string NrgOutcome::StatusText() const {

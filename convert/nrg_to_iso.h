@@ -18,9 +18,6 @@ uint64_t NrgDataEnd(const unsigned char (&footer)[kNrgFooterSize]);
 // start, else the end of the file. Reads stop at the end of the file anyway.
 uint64_t NrgCopyEnd(uint64_t source_size, uint64_t data_end);
 
-// The name of the file that the copy is written to before it is complete.
-std::string NrgTempName(const std::string& iso_path, int attempt);
-
 // Receives each status text: "Copied N bytes" after every block, then
 // "finished." or what went wrong.
 class StatusSink {

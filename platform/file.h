@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class File {
  public:
@@ -26,6 +27,9 @@ class File {
   bool SeekTo(uint64_t position);
   // Reads up to `count` bytes; `*delivered` is 0 at the end of the file.
   bool Read(void* buffer, size_t count, size_t* delivered);
+  bool ReadAt(uint64_t position, void* buffer, size_t count, size_t* delivered) {
+    return SeekTo(position) && Read(buffer, count, delivered);
+  }
   // Writes all `count` bytes or fails.
   bool Write(const void* data, size_t count);
   // Closes the file when open; false when the system reports a failure, such
@@ -44,8 +48,24 @@ class File {
 
 // Renames `from` to `to`, replacing a file named `to` in one step.
 bool RenameReplacing(const std::string& from, const std::string& to);
+// Renames `from` to `to`, failing when a file named `to` exists.
+bool RenameNoReplace(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
 bool FileExists(const std::string& path);
+bool IsFolder(const std::string& path);
+// The names in a folder ("." for the empty text), without "." and "..".
+bool ListFolder(const std::string& folder, std::vector<std::string>* names);
+
+// '\\' or '/': what this platform's paths are made with.
+extern const char kPathSeparator;
+// Whether a path names its file without a folder to start from.
+bool IsAbsolutePath(const std::string& path);
+
+// Creates a new file beside `final_path`, in its folder, to be renamed to it
+// once complete: "<final>.part", or "<final>.N.part" when that exists.
+// `*reason` tells why when it fails.
+bool CreateTempFor(File& file, const std::string& final_path, std::string* temp_path,
+                   std::string* reason);
 
 // The system's reason for the failure of the call that just failed.
 std::string SystemErrorText();

@@ -106,10 +106,41 @@ bool RenameReplacing(const std::string& from, const std::string& to) {
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), 0) != 0;
+}
+
 bool RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool IsFolder(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool ListFolder(const std::string& folder, std::vector<std::string>* names) {
+  std::string pattern = folder.empty() ? std::string(".") : folder;
+  if (pattern.back() != '\\' && pattern.back() != '/' && pattern.back() != ':') pattern += '\\';
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((pattern + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  names->clear();
+  do {
+    std::string name = found.cFileName;
+    if (name != "." && name != "..") names->push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  return true;
+}
+
+const char kPathSeparator = '\\';
+
+bool IsAbsolutePath(const std::string& path) {
+  return (path.size() >= 2 && path[1] == ':') ||
+         (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
 std::string SystemErrorText() {
