@@ -1,4 +1,4 @@
-#include <cstring>
+#include <utility>
 #include <memory>
 #include <new>
 #include <vector>
@@ -259,11 +259,10 @@ class Conversion {
   int Copy(const Job& job, File& out, const std::string& label, uint64_t* form2) {
     const SectorFormat& format = FormatOf(job.mode);
     const bool swap = format.audio && sheet_.files[job.file].big_endian;
-    const size_t out_size = format.audio ? format.size : kUserDataSize;
     std::unique_ptr<unsigned char[]> in_block(
         new (std::nothrow) unsigned char[kSectorsPerBlock * format.size]);
     std::unique_ptr<unsigned char[]> out_block(
-        new (std::nothrow) unsigned char[kSectorsPerBlock * out_size]);
+        new (std::nothrow) unsigned char[kSectorsPerBlock * kUserDataSize]);
     if (!in_block || !out_block) {
       report_.Error(label + ": not enough memory");
       return kExitIoFailure;
@@ -287,22 +286,22 @@ class Conversion {
         report_.Error(WithReason("cannot read " + bin_paths_[job.file], why));
         return kExitIoFailure;
       }
-      const unsigned char* from = in_block.get();
-      unsigned char* to = out_block.get();
-      if (format.audio && !swap) {
-        to = in_block.get();
-      } else if (format.audio) {
-        for (size_t i = 0; i + 1 < bytes; i += 2) to[i] = from[i + 1], to[i + 1] = from[i];
-      } else if (format.size == kUserDataSize) {
-        to = in_block.get();
-      } else {
-        for (uint64_t s = 0; s < count; ++s, from += format.size) {
-          if (IsForm2(format, from)) ++*form2;
-          std::memcpy(to + s * kUserDataSize, from + format.data_offset, kUserDataSize);
-        }
-        to = out_block.get();
+      bool written;
+      if (format.audio && swap) {
+        unsigned char* samples = in_block.get();
+        for (size_t i = 0; i + 1 < bytes; i += 2) std::swap(samples[i], samples[i + 1]);
       }
-      if (!out.Write(to, static_cast<size_t>(count * out_size))) {
+      if (format.audio || format.size == kUserDataSize) {
+        written = out.Write(in_block.get(), bytes);
+      } else {
+        const unsigned char* sector = in_block.get();
+        for (uint64_t s = 0; s < count; ++s) {
+          if (IsForm2(format, sector + s * format.size)) ++*form2;
+        }
+        written = out.WritePieces(sector + format.data_offset, kUserDataSize, format.size,
+                                  static_cast<size_t>(count), out_block.get());
+      }
+      if (!written) {
         report_.Error(WithReason("cannot write " + job.output, SystemErrorText()));
         return kExitIoFailure;
       }

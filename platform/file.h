@@ -32,6 +32,11 @@ class File {
   }
   // Writes all `count` bytes or fails.
   bool Write(const void* data, size_t count);
+  // Writes `count` pieces of `piece` bytes that lie `stride` bytes apart
+  // from `first`, as one run. Where the system cannot gather them in one
+  // call they are copied into `scratch` (room for all of them) first.
+  bool WritePieces(const unsigned char* first, size_t piece, size_t stride, size_t count,
+                   unsigned char* scratch);
   // Closes the file when open; false when the system reports a failure, such
   // as data of earlier writes that could not be stored.
   bool Close();

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "common/text.h"
 
 namespace {
@@ -68,6 +70,13 @@ bool File::Write(const void* data, size_t count) {
     count -= written;
   }
   return true;
+}
+
+// WriteFileGather needs unbuffered, overlapped files: copy instead.
+bool File::WritePieces(const unsigned char* first, size_t piece, size_t stride, size_t count,
+                       unsigned char* scratch) {
+  for (size_t i = 0; i < count; ++i) memcpy(scratch + i * piece, first + i * stride, piece);
+  return Write(scratch, count * piece);
 }
 
 bool File::Close() {

@@ -17,9 +17,11 @@ windows_path() { printf 'Z:%s' "$(realpath -m "$1")" | tr / '\\'; }
 
 now() { date +%s.%N; }
 
-# Seconds a command takes.
+# Seconds a command takes. Dirty pages of earlier runs are written out
+# first, so that no run pays for the one before.
 seconds_of() {
   local start
+  sync
   start=$(now)
   "$@" >/dev/null 2>&1
   echo "$(now) - $start" | bc -l

@@ -27,9 +27,11 @@ cat "$image" >/dev/null  # everyone reads from the page cache
 bench_wine_session "$work"
 best_native=999 best_wine=999 best_dd=999
 for round in 1 2 3; do
+  sync
   read -r seconds peak_native < <(build/bench/nrg-bench "$image")
   best_native=$(smaller "$seconds" "$best_native")
   rm -f "$work/bench.iso"
+  sync
   read -r seconds peak_wine < <(tests/wine/run.sh build/win64/wine build/win64/nrg-bench.exe \
     "$(windows_path "$image")" | tr -d '\r')
   best_wine=$(smaller "$seconds" "$best_wine")

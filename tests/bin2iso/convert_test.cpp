@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,23 @@ TEST(ConvertTest, SparseBinBeyondFourGiB) {
   ASSERT_TRUE(iso.ReadAt(size - 2048, &tail[0], tail.size(), &delivered));
   EXPECT_TRUE(tail == last);
   EXPECT_EQ(report.warnings.size(), 1u) << "an image without a file system is said";
+}
+
+// Run by write_fault.sh, which makes a 5 MB source and then limits the size
+// of any file this process writes, so that writing the ISO fails partway.
+TEST(ConvertWriteFault, FailedWriteLeavesTheEarlierIso) {
+  const char* source = std::getenv("MORVENKO_WRITE_FAULT_SOURCE");
+  if (source == nullptr) GTEST_SKIP() << "needs the file-size limit of write_fault.sh";
+  const std::string folder = std::string(source).substr(0, std::string(source).find("disc.nrg"));
+  WriteBytes(folder + "disc.cue", "FILE disc.nrg BINARY\nTRACK 01 MODE1/2352\nINDEX 01 00:00:00\n");
+  WriteBytes(folder + "disc.iso", "an earlier ISO");
+  RecordingReporter report;
+  EXPECT_EQ(ConvertCueSheet(folder + "disc.cue", "", report), kExitIoFailure);
+  ASSERT_FALSE(report.errors.empty());
+  EXPECT_EQ(report.errors.back().rfind("cannot write " + folder + "disc.iso: ", 0), 0u)
+      << report.errors.back();
+  EXPECT_EQ(ReadBytes(folder + "disc.iso"), "an earlier ISO");
+  EXPECT_FALSE(fs::exists(folder + "disc.iso.part"));
 }
 
 TEST(WriteCueTest, DetectsTheLayoutAndNeverOverwrites) {
