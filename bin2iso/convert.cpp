@@ -54,6 +54,7 @@ class Conversion {
       : cue_path_(cue_path),
         cue_folder_(FolderOf(cue_path)),
         output_folder_(output_folder.empty() ? FolderOf(cue_path) : AsFolder(output_folder)),
+        output_base_(ReplaceExtension(NameOf(cue_path), "")),
         report_(report) {}
 
   int Run() {
@@ -105,7 +106,7 @@ class Conversion {
     std::string path = IsAbsolutePath(name) ? name : cue_folder_ + name;
     if (IsFile(path)) return path;
     std::string folder = FolderOf(path);
-    std::string bare = path.substr(folder.size());
+    std::string bare = NameOf(path);
     std::vector<std::string> candidates;
     std::string match = MatchWithoutCase(folder, bare);
     if (!match.empty()) candidates.push_back(folder + match);
@@ -143,9 +144,7 @@ class Conversion {
   }
 
   std::string OutputName(int number, TrackMode mode, size_t tracks) const {
-    std::string base = cue_path_.substr(FolderOf(cue_path_).size());
-    base = ReplaceExtension(base, "");
-    if (!base.empty() && base.back() == '.') base.pop_back();
+    std::string base = output_base_;
     if (tracks > 1) base += "-" + PaddedDecimal(static_cast<uint64_t>(number), 2);
     return output_folder_ + base + (FormatOf(mode).audio ? ".wav" : ".iso");
   }
@@ -196,9 +195,9 @@ class Conversion {
   }
 
   int RefuseOverwritingInputs() {
+    std::vector<std::pair<File*, std::string>> inputs = {{&cue_, cue_path_}};
+    for (size_t i = 0; i < bin_paths_.size(); ++i) inputs.push_back({&bins_[i], bin_paths_[i]});
     for (const Job& job : jobs_) {
-      std::vector<std::pair<File*, std::string>> inputs = {{&cue_, cue_path_}};
-      for (size_t i = 0; i < bin_paths_.size(); ++i) inputs.push_back({&bins_[i], bin_paths_[i]});
       for (auto& [file, path] : inputs) {
         bool same = false;
         if (!file->IsSameFile(job.output, &same)) {
@@ -287,7 +286,7 @@ class Conversion {
         return kExitIoFailure;
       }
       bool written;
-      if (format.audio && swap) {
+      if (swap) {
         unsigned char* samples = in_block.get();
         for (size_t i = 0; i + 1 < bytes; i += 2) std::swap(samples[i], samples[i + 1]);
       }
@@ -326,6 +325,7 @@ class Conversion {
   const std::string cue_path_;
   const std::string cue_folder_;
   const std::string output_folder_;
+  const std::string output_base_;  // the sheet's name less its extension
   Reporter& report_;
   File cue_;
   CueSheet sheet_;

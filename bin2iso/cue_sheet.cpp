@@ -1,15 +1,8 @@
 #include "bin2iso/cue_sheet.h"
 
-#include <cctype>
-
 #include "common/text.h"
 
 namespace {
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -48,7 +41,7 @@ bool LooksLikeToc(const std::vector<std::string>& first_words) {
   for (const std::string& word : first_words) {
     if (word.rfind("//", 0) == 0) return true;
     for (const char* toc : kTocWords) {
-      if (Upper(word) == toc) return true;
+      if (UpperCase(word) == toc) return true;
     }
   }
   return false;
@@ -62,7 +55,7 @@ class Parser {
     line_ = number;
     std::vector<std::string> words = Words(text);
     if (words.empty()) return true;
-    std::string command = Upper(words[0]);
+    std::string command = UpperCase(words[0]);
     if (command == "FILE") return File(text, words);
     if (command == "TRACK") return Track(words);
     if (command == "INDEX") return Index(words);
@@ -105,7 +98,7 @@ class Parser {
     if (words.size() < 3) return Fail("FILE needs a name and a type");
     CueFile file;
     file.line = line_;
-    std::string type = Upper(words.back());
+    std::string type = UpperCase(words.back());
     if (type == "MOTOROLA") {
       file.big_endian = true;
     } else if (type != "BINARY") {

@@ -11,7 +11,7 @@ bool NamesAFolder(const std::string& path) {
 
 // The BIN in `folder` named like the CUE sheet, found without regard to case.
 std::string BinBeside(const std::string& folder, const std::string& cue_path) {
-  std::string wanted = ReplaceExtension(cue_path.substr(FolderOf(cue_path).size()), ".bin");
+  std::string wanted = ReplaceExtension(NameOf(cue_path), ".bin");
   std::string match = MatchWithoutCase(folder, wanted);
   return folder + (match.empty() ? wanted : match);
 }
@@ -23,8 +23,10 @@ int WriteCueSheet(const std::string& cue_path, const std::string& bin_argument, 
   if (NamesAFolder(bin_argument)) {
     bin_path = BinBeside(AsFolder(bin_argument), cue_path);
   }
+  const std::string exists_already =
+      cue_path + " exists already; bin2ISO never overwrites a CUE sheet";
   if (FileExists(cue_path)) {
-    report.Error(cue_path + " exists already; bin2ISO never overwrites a CUE sheet");
+    report.Error(exists_already);
     return kExitBadInput;
   }
   File bin;
@@ -48,7 +50,7 @@ int WriteCueSheet(const std::string& cue_path, const std::string& bin_argument, 
 
   // Beside the sheet, the BIN is named without its folder, as rips do.
   bool same_folder = FolderOf(bin_path) == FolderOf(cue_path);
-  std::string name = same_folder ? bin_path.substr(FolderOf(bin_path).size()) : bin_path;
+  std::string name = same_folder ? NameOf(bin_path) : bin_path;
   std::string text = CueSheetFor(name, layout);
 
   File cue;
@@ -68,7 +70,7 @@ int WriteCueSheet(const std::string& cue_path, const std::string& bin_argument, 
     bool exists = FileExists(cue_path);
     RemoveFile(temp);
     if (exists) {
-      report.Error(cue_path + " exists already; bin2ISO never overwrites a CUE sheet");
+      report.Error(exists_already);
       return kExitBadInput;
     }
     report.Error(WithReason("cannot put " + cue_path + " in place", why));

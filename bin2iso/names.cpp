@@ -1,18 +1,9 @@
 #include "bin2iso/names.h"
 
-#include <cctype>
 #include <vector>
 
+#include "common/text.h"
 #include "platform/file.h"
-
-namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
-
-}  // namespace
 
 std::string AsFolder(const std::string& folder) {
   if (folder.empty() || folder.back() == '\\' || folder.back() == '/' || folder.back() == ':') {
@@ -24,8 +15,9 @@ std::string AsFolder(const std::string& folder) {
 std::string MatchWithoutCase(const std::string& folder, const std::string& name) {
   std::vector<std::string> names;
   if (!ListFolder(folder, &names)) return "";
+  const std::string upper = UpperCase(name);
   for (const std::string& each : names) {
-    if (Lower(each) == Lower(name)) return each;
+    if (UpperCase(each) == upper) return each;
   }
   return "";
 }

@@ -1,7 +1,5 @@
 #include "bin2iso/sector.h"
 
-#include <cctype>
-
 #include "common/text.h"
 
 namespace {
@@ -17,14 +15,6 @@ const TrackMode kModes[] = {
     TrackMode::kAudio,      TrackMode::kMode1_2048, TrackMode::kMode1_2352, TrackMode::kMode2_2048,
     TrackMode::kMode2_2336, TrackMode::kMode2_2352, TrackMode::kCdi2336,    TrackMode::kCdi2352,
 };
-
-bool SameWithoutCase(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != b[i]) return false;
-  }
-  return i == a.size() && b[i] == '\0';
-}
 
 // A number of one or more digits, at most `limit`.
 bool ParseNumber(const std::string& text, uint64_t limit, uint64_t* value) {
@@ -45,8 +35,9 @@ const unsigned char kSyncPattern[12] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
 const SectorFormat& FormatOf(TrackMode mode) { return kFormats[static_cast<int>(mode)]; }
 
 bool ParseTrackMode(const std::string& text, TrackMode* mode) {
+  const std::string upper = UpperCase(text);
   for (TrackMode each : kModes) {
-    if (SameWithoutCase(text, FormatOf(each).name)) {
+    if (upper == FormatOf(each).name) {
       *mode = each;
       return true;
     }

@@ -14,6 +14,8 @@ size_t LastComponentStart(const std::string& path) {
 
 std::string FolderOf(const std::string& path) { return path.substr(0, LastComponentStart(path)); }
 
+std::string NameOf(const std::string& path) { return path.substr(LastComponentStart(path)); }
+
 std::string ReplaceExtension(const std::string& path, const std::string& extension) {
   size_t dot = path.rfind('.');
   if (dot == std::string::npos || dot < LastComponentStart(path)) return path + extension;

@@ -7,6 +7,9 @@
 // The path up to and including its last ':', '\' or '/'; empty when it has none.
 std::string FolderOf(const std::string& path);
 
+// The last path component: what follows FolderOf(path).
+std::string NameOf(const std::string& path);
+
 // The path with the extension of its last component replaced by `extension`
 // (which includes its dot), or with `extension` appended when that component
 // has no dot. Dots in folder names are never touched.

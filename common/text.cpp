@@ -1,5 +1,7 @@
 #include "common/text.h"
 
+#include <cctype>
+
 std::string DecimalText(uint64_t value) {
   char digits[20];
   size_t count = 0;
@@ -15,6 +17,11 @@ std::string DecimalText(uint64_t value) {
 std::string PaddedDecimal(uint64_t value, size_t width) {
   std::string text = DecimalText(value);
   if (text.size() < width) text.insert(0, width - text.size(), '0');
+  return text;
+}
+
+std::string UpperCase(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
 }
 

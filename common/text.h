@@ -9,6 +9,9 @@ std::string DecimalText(uint64_t value);
 // At least `width` digits, with leading zeros: PaddedDecimal(7, 2) is "07".
 std::string PaddedDecimal(uint64_t value, size_t width);
 
+// The text with its ASCII letters in upper case.
+std::string UpperCase(std::string text);
+
 // "<what>: <reason>." with the reason's trailing line break dropped and a
 // full stop added unless it has one.
 std::string WithReason(const std::string& what, const std::string& reason);
